@@ -1,0 +1,3 @@
+#include "config_buffer.h"
+
+TConfigRecord ConfigBuffer{};

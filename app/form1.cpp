@@ -64,6 +64,7 @@ void TForm1::CreateFrame()
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(5000);
     Timer1->setSingleShot(false);  // Timer1Timer stops it, so that it fires once
+    Timer1->setTimerType(Qt::PreciseTimer);
 
     OpenDialog1 = new TFileDialog(this, QFileDialog::AcceptOpen, QStringLiteral("Advanced Load"));
     OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));

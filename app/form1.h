@@ -178,6 +178,7 @@ private:
     void ConnectPageEvents();
     void RightJustifyLastMenuEntry();
     void FitToContent();
+    int HelpBoxWidthForText() const;
 };
 
 extern TForm1 *Form1;

@@ -44,6 +44,58 @@ private slots:
     void init() { fixture_ = std::make_unique<EditorFixture>(); }
     void cleanup() { fixture_.reset(); }
 
+    // Each captioned control is found under its name and shows its caption exactly.
+    void captionsUnderTheirNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        const char *const table[][2] = {
+            {"Label1", "Name of Configuration:"}, {"Label26", "Options"},
+            {"Button4", "Clear this configuration file"}, {"CheckBox2", "Disable Front Panel"},
+            {"CheckBox6", "Restriction Feedback"}, {"CheckBox3", "Disable Front Infrared Receiver"},
+            {"CheckBox4", "Display Blanking"}, {"CheckBox1", "Front Panel Infrared Source Control"},
+            {"Label28", "Utility Software Version: 1.3"}, {"Label27", "Tessora Firmware Version: 0.0"},
+            {"Label11", "Enter Installer Information"}, {"Label13", "Enter Custom Source Names"},
+            {"Label3", "#"}, {"Label4", "Short Name"}, {"Label12", "Full Name"},
+            {"Label2", "1"}, {"Label6", "2"}, {"Label7", "3"}, {"Label8", "4"}, {"Label9", "5"}, {"Label10", "6"},
+            {"Label25", "Enter Custom Group Names"}, {"Label17", "#"}, {"Label18", "Short Name"},
+            {"Label24", "Full Name"}, {"Label16", "1"}, {"Label19", "2"}, {"Label20", "3"}, {"Label21", "4"},
+            {"Label22", "5"}, {"Label23", "6"}, {"Label5", "Groups"}, {"Label15", "Zones"}, {"Label14", "Main"},
+            {"Label29", "Zones"}, {"Label30", "Prohibited Sources"}, {"Label31", "Main"},
+        };
+        for (const auto &row : table)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
+    }
+    void captionsUnderTheirNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QCOMPARE(named<QWidget>(name)->property("text").toString(), caption);
+    }
+
+    void pagesInOrder()
+    {
+        const QStringList captions{"General", "Installer", "Source Names", "Group Names", "Groups", "Restrictions"};
+        for (int i = 0; i < captions.size(); ++i) {
+            QCOMPARE(form()->PageControl1->tabText(i), captions.at(i));
+            QCOMPARE(form()->PageControl1->widget(i)->objectName(), QStringLiteral("TabSheet%1").arg(i + 1));
+        }
+        // The edits sit on the pages of their fields, under their names.
+        const std::pair<QWidget *, QStringList> pages[] = {
+            {form()->TabSheet1, {"Edit1"}},
+            {form()->TabSheet2, {"Edit14", "Edit15", "Edit16", "Edit17"}},
+            {form()->TabSheet3, {"Edit2", "Edit3", "Edit7", "Edit12", "Edit13"}},
+            {form()->TabSheet4, {"Edit18", "Edit19", "Edit25", "Edit28", "Edit29"}},
+            {form()->TabSheet5, {"ListBox1", "CheckListBox1", "CheckListBox2", "Bevel1"}},
+            {form()->TabSheet6, {"ListBox2", "CheckListBox3", "CheckListBox4", "Bevel2"}}};
+        for (const auto &[page, names] : pages) {
+            for (const QString &name : names)
+                QVERIFY2(page->findChild<QWidget *>(name), qPrintable(name));
+        }
+        QCOMPARE(named<TEdit>(QStringLiteral("Edit1"))->codePage(), CodePage::Oem437);
+        QCOMPARE(named<TEdit>(QStringLiteral("Edit29"))->codePage(), CodePage::Windows1252);
+    }
+
     void editsRefuseCharactersBeyondTheirField_data()
     {
         QTest::addColumn<QString>("edit");

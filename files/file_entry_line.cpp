@@ -16,7 +16,12 @@ QString LinePrefix(const QString &fileName)
 // Space first, then characters by their case-folded code.
 int SortKey(QChar c)
 {
-    return c == QLatin1Char(' ') ? -1 : int(c.toCaseFolded().unicode());
+    const char16_t code = c.unicode();
+    if (code == u' ')
+        return -1;
+    if (code < 0x80)
+        return code >= u'A' && code <= u'Z' ? code + (u'a' - u'A') : code;
+    return int(c.toCaseFolded().unicode());
 }
 
 } // namespace
@@ -40,6 +45,8 @@ bool FileEntryLess(const QString &a, const QString &b)
 {
     const qsizetype n = std::min(a.size(), b.size());
     for (qsizetype i = 0; i < n; ++i) {
+        if (a[i] == b[i])
+            continue;
         const int x = SortKey(a[i]), y = SortKey(b[i]);
         if (x != y)
             return x < y;

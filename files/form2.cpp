@@ -244,6 +244,7 @@ void TForm2::ComboBox1Change()
     setWindowTitle(PopulatingCaption);
     {
         RedrawLock lock(ListBox1);
+        ListBox1->beginFill();
         const QString folder = SelectedFolder();
         std::vector<std::string> names;
         if (!folder.isEmpty()) {
@@ -262,12 +263,10 @@ void TForm2::ComboBox1Change()
                 ListBox1->addFileLine(UnreadableEntryLine(name, QString::fromLocal8Bit(error.what())), name);
             }
         }
-        if (ListBox1->count() > 0 && !sorted_) {
-            // From the first completed listing on, the list keeps itself sorted.
-            sorted_ = true;
-            ListBox1->setSortingEnabled(true);
-            ListBox1->sortItems();
-        }
+        // From the first completed listing on, the list keeps itself sorted.
+        if (!names.empty())
+            ListBox1->setSorted(true);
+        ListBox1->endFill();
     }
     if (ListBox1->count() > 0) {
         ListBox1->setCurrentRow(0);

@@ -47,7 +47,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    bool sorted_ = false;
     int buttonWidth_ = 0;
     int rowHeight_ = 0;
     int comboHeight_ = 0;

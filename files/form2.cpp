@@ -82,6 +82,7 @@ TForm2::TForm2(QWidget *parent)
     CreateControls();
     ConnectEvents();
     FitToContent();
+    resize(minimumSize());
 }
 
 void TForm2::SetVolumeSource(VolumeSource source) { VolumeSourceSlot() = std::move(source); }
@@ -150,8 +151,10 @@ void TForm2::FitToContent()
     const int extraHeight = rowHeight_ - DesignRowHeight;
     const QSize minimum(qMax(DesignClientSize.width(), comboLeft + comboWidth + 10 + buttons),
                         DesignClientSize.height() + extraHeight);
-    setMinimumSize(minimum);
-    resize(size().expandedTo(minimum));
+    if (minimum != minimumSize())
+        setMinimumSize(minimum);
+    if (size() != size().expandedTo(minimum))
+        resize(size().expandedTo(minimum));
     PlaceControls();
 }
 
@@ -191,11 +194,12 @@ void TForm2::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
-    // Each change from hidden to shown centres the window and scans anew, before the window is drawn.
+    // Each change from hidden to shown scans anew and centres the window (which the drive labels may
+    // have widened), before the window is drawn.
+    Guarded([this] { FormShow(); })();
     const QScreen *display = Form1 ? Form1->screen() : screen();
     if (display)
         move(display->availableGeometry().center() - frameGeometry().center() + pos());
-    Guarded([this] { FormShow(); })();
 }
 
 void TForm2::ShowBrowser()

@@ -181,12 +181,12 @@ private slots:
     void sortedShortestFirst()
     {
         const Volume &card = addVolume(QStringLiteral("CARD"));
-        for (const char *name : {"BB.CFG", "configuration.cfg", "A.CFG", "b.cfg", "AB.CFG"})
+        for (const char *name : {"BB.CFG", "configuration.cfg", "A.CFG", "b.cfg", "AB.CFG", "Ba.cfg"})
             card.add(QString::fromLatin1(name), RecordNamed(name));
         Form2->ShowBrowser();
         QCOMPARE(Lines(), (QStringList{"[        A.CFG]   A.CFG", "[        b.cfg]   b.cfg",
-                                       "[       AB.CFG]   AB.CFG", "[       BB.CFG]   BB.CFG",
-                                       "[configuration.cfg]   configuration.cfg"}));
+                                       "[       AB.CFG]   AB.CFG", "[       Ba.cfg]   Ba.cfg",
+                                       "[       BB.CFG]   BB.CFG", "[configuration.cfg]   configuration.cfg"}));
     }
 
     void offersOnlyVolumesWithConfigFilesInTheRoot()

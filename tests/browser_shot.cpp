@@ -1,6 +1,7 @@
 // Shows the editor with the browser over made-up volumes, for screenshots:
 //   browser-shot files   two volumes, the first with a handful of files (one blank, one unreadable)
 //   browser-shot none    no volume with configuration files
+// A second argument names the first volume (default "QLX CARD").
 #include "application.h"
 #include "config_record.h"
 #include "form1.h"
@@ -27,6 +28,7 @@ int main(int argc, char **argv)
 {
     TApplication app(argc, argv);
     const bool withFiles = argc < 2 || std::strcmp(argv[1], "none") != 0;
+    const std::string firstLabel = argc > 2 ? argv[2] : "QLX CARD";
     QTemporaryDir first, second;
     if (withFiles) {
         const QString root = first.path() + QLatin1Char('/');
@@ -39,7 +41,7 @@ int main(int argc, char **argv)
         Write(second.path() + QStringLiteral("/B.CFG"), "Second card");
     }
     TForm2::SetVolumeSource([&] {
-        return std::vector<RemovableVolume>{{"QLX CARD", first.path().toStdString()},
+        return std::vector<RemovableVolume>{{firstLabel, first.path().toStdString()},
                                             {"SDCARD", second.path().toStdString()}};
     });
     Form1 = new TForm1;

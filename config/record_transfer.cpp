@@ -4,6 +4,7 @@
 #include "config_buffer.h"
 #include "form1.h"
 #include "list_boxes.h"
+#include "page_values.h"
 #include "text_codec.h"
 
 #include <QCheckBox>
@@ -48,79 +49,64 @@ std::array<std::pair<QCheckBox *, int>, 5> OptionBoxes(const TForm1 &form)
              {form.CheckBox6, RestrictionFeedback}}};
 }
 
-// An edit's text as field bytes, one byte per character in the edit's code page.
+// An edit's text as field bytes, one byte per character in the edit's code page, and back.
 std::string FieldBytes(const TEdit *edit) { return EncodeText(edit->codePage(), edit->text()); }
-
-void StoreField(std::uint8_t *field, std::size_t width, const TEdit *edit)
-{
-    StoreText(field, width, FieldBytes(edit));
-}
-
-void LoadField(TEdit *edit, const std::uint8_t *field, std::size_t width)
-{
-    edit->setText(DecodeText(edit->codePage(), LoadText(field, width)));
-}
+void ShowField(TEdit *edit, const std::string &bytes) { edit->setText(DecodeText(edit->codePage(), bytes)); }
 
 } // namespace
 
+// The byte rules are those of the page values; this side only reads and fills the controls.
 void FormToConfig()
 {
     const TForm1 &form = *Form1;
-    TConfigRecord &record = ConfigBuffer;
-
-    StampUtilityVersion(record);
-    StoreField(record.ConfigName, ConfigNameWidth, form.Edit1);
+    TPageValues values;
+    values.configName = FieldBytes(form.Edit1);
     const NameEdits sources = SourceEdits(form);
-    for (int s = 0; s < SourceCount; ++s) {
-        StoreField(record.SourceShortName[s], ShortNameWidth, sources.shortNames[s]);
-        StoreField(record.SourceFullName[s], FullNameWidth, sources.fullNames[s]);
+    const NameEdits groups = GroupEdits(form);
+    for (int i = 0; i < 6; ++i) {
+        values.sourceShortNames[i] = FieldBytes(sources.shortNames[i]);
+        values.sourceFullNames[i] = FieldBytes(sources.fullNames[i]);
+        values.groupShortNames[i] = FieldBytes(groups.shortNames[i]);
+        values.groupFullNames[i] = FieldBytes(groups.fullNames[i]);
     }
-    std::array<std::string, InstallerLineCount> lines;
     const auto installer = InstallerEdits(form);
     for (std::size_t k = 0; k < InstallerLineCount; ++k)
-        lines[k] = FieldBytes(installer[k]);
-    StoreInstallerLines(record, lines);
+        values.installerLines[k] = FieldBytes(installer[k]);
     for (const auto &[box, bit] : OptionBoxes(form))
-        PutBit(record.Options, bit, box->isChecked());
-    const NameEdits groups = GroupEdits(form);
-    for (int g = 0; g < GroupCount; ++g) {
-        StoreField(record.GroupShortName[g], ShortNameWidth, groups.shortNames[g]);
-        StoreField(record.GroupFullName[g], FullNameWidth, groups.fullNames[g]);
-    }
+        values.options[bit] = box->isChecked();
     for (int i = 0; i < GroupCount; ++i)
-        PutBit(record.MainGroups, i, form.CheckListBox2->isChecked(i));
+        values.mainGroups[i] = form.CheckListBox2->isChecked(i);
     for (int i = 0; i < SourceCount; ++i)
-        PutBit(record.MainRestrictions, i, form.CheckListBox4->isChecked(i));
+        values.mainRestrictions[i] = form.CheckListBox4->isChecked(i);
+    StorePageValues(values, ConfigBuffer);
 }
 
 void ConfigToForm()
 {
     TForm1 &form = *Form1;
-    const TConfigRecord &record = ConfigBuffer;
-
-    LoadField(form.Edit1, record.ConfigName, ConfigNameWidth);
+    const TPageValues values = LoadPageValues(ConfigBuffer);
+    ShowField(form.Edit1, values.configName);
     const NameEdits sources = SourceEdits(form);
     for (int s = 0; s < SourceCount; ++s) {
-        LoadField(sources.shortNames[s], record.SourceShortName[s], ShortNameWidth);
-        LoadField(sources.fullNames[s], record.SourceFullName[s], FullNameWidth);
+        ShowField(sources.shortNames[s], values.sourceShortNames[s]);
+        ShowField(sources.fullNames[s], values.sourceFullNames[s]);
     }
-    const auto lines = LoadInstallerLines(record);
     const auto installer = InstallerEdits(form);
     for (std::size_t k = 0; k < InstallerLineCount; ++k)
-        installer[k]->setText(DecodeText(installer[k]->codePage(), lines[k]));
-    form.Label28->setText(UtilityVersionPrefix + QString::fromStdString(VersionText(record.UtilityVersion)));
-    form.Label27->setText(FirmwareVersionPrefix + QString::fromStdString(VersionText(record.FirmwareVersion)));
+        ShowField(installer[k], values.installerLines[k]);
+    form.Label28->setText(UtilityVersionPrefix + QString::fromStdString(values.utilityVersion));
+    form.Label27->setText(FirmwareVersionPrefix + QString::fromStdString(values.firmwareVersion));
     for (const auto &[box, bit] : OptionBoxes(form))
-        box->setChecked(GetBit(record.Options, bit));
+        box->setChecked(values.options[bit]);
     const NameEdits groups = GroupEdits(form);
     for (int g = 0; g < GroupCount; ++g) {
-        LoadField(groups.shortNames[g], record.GroupShortName[g], ShortNameWidth);
-        LoadField(groups.fullNames[g], record.GroupFullName[g], FullNameWidth);
+        ShowField(groups.shortNames[g], values.groupShortNames[g]);
+        ShowField(groups.fullNames[g], values.groupFullNames[g]);
     }
     for (int i = 0; i < GroupCount; ++i)
-        form.CheckListBox2->setChecked(i, GetBit(record.MainGroups, i));
+        form.CheckListBox2->setChecked(i, values.mainGroups[i]);
     for (int i = 0; i < SourceCount; ++i)
-        form.CheckListBox4->setChecked(i, GetBit(record.MainRestrictions, i));
+        form.CheckListBox4->setChecked(i, values.mainRestrictions[i]);
 
     // Selecting from code raises no click event, so the two views are refreshed explicitly.
     form.ListBox1->setCurrentRow(0);

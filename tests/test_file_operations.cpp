@@ -9,7 +9,9 @@
 #include "test_support.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -312,12 +314,19 @@ void FileOperationsTest::realFileDialogs()
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
+            // The dialog selects the remembered file once it has listed the folder, and a selection
+            // outranks a typed name; so type, and press Return only when the dialog takes the typed name.
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (!dialog->selectedFiles().value(0).startsWith(typed)) {
+                name->setText(typed);
+                return;
+            }
             timer->stop();
             timer->deleteLater();
             *title = dialog->windowTitle();
-            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            name->setText(typed);
-            QTest::keyClick(name, Qt::Key_Return);
+            // The dialog's own Open/Save button (Return could go to the name completer's popup).
+            auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+            buttons->buttons().constFirst()->click();
         });
         timer->start();
     };

@@ -1,14 +1,25 @@
 #include "application.h"
 
+#include <QIcon>
 #include <QMessageBox>
 
 const QString ApplicationTitle = QStringLiteral("QLZ-418 PC Configuration Utility");
+const QString ApplicationId = QStringLiteral("com.brennhall.qlx418config");
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     // No applicationDisplayName: Qt would append it to every window caption.
+    // The application name is also the X11 window class, which the menu entry's StartupWMClass names;
+    // the desktop file name is the Wayland app id and the name of the installed menu entry.
     setApplicationName(QStringLiteral("qlx418-config"));
-    setDesktopFileName(QStringLiteral("qlx418-config"));
+    setDesktopFileName(ApplicationId);
+    setWindowIcon(ApplicationIcon());
+}
+
+QIcon TApplication::ApplicationIcon()
+{
+    // The installed theme icon where there is one; else the copy built into the program.
+    return QIcon::fromTheme(ApplicationId, QIcon(QStringLiteral(":/icons/%1.png").arg(ApplicationId)));
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)

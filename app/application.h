@@ -2,9 +2,12 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
 #include <exception>
 
 extern const QString ApplicationTitle;
+// The reverse-DNS id under which the menu entry, the metadata and the icon are installed.
+extern const QString ApplicationId;
 
 class TApplication : public QApplication {
     Q_OBJECT
@@ -12,6 +15,9 @@ public:
     TApplication(int &argc, char **argv);
 
     bool notify(QObject *receiver, QEvent *event) override;
+
+    // The icon of every window of the program.
+    static QIcon ApplicationIcon();
 
     // The stop-icon box titled with the application title; the program carries on.
     static void ShowException(const std::exception &error);

@@ -4,8 +4,10 @@
 #include "file_dialog.h"
 #include "file_operations.h"
 #include "help_memo.h"
+#include "help_text.h"
 #include "list_boxes.h"
 #include "menu_bar_style.h"
+#include "web_address.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -58,12 +60,14 @@ void TForm1::CreateFrame()
 
     Memo1 = new THelpMemo(client);
     Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setPlainText(HelpText());
     Memo1->hide();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(5000);
     Timer1->setSingleShot(false);  // Timer1Timer stops it, so that it fires once
+    Timer1->setTimerType(Qt::PreciseTimer);
 
     OpenDialog1 = new TFileDialog(this, QFileDialog::AcceptOpen, QStringLiteral("Advanced Load"));
     OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
@@ -94,6 +98,8 @@ void TForm1::CreateMenu()
     About1 = MainMenu1->addAction(QStringLiteral("About"));
     Help1 = MainMenu1->addAction(QStringLiteral("Help"));
     VisitBrennhallOnline1 = new QAction(QStringLiteral("Visit Brennhall Online"), MainMenu1);
+    VisitBrennhallOnline1->setStatusTip(WebLinkHint);
+    VisitBrennhallOnline1->setToolTip(WebLinkHint);
 
     const struct {
         QAction *action;
@@ -196,9 +202,3 @@ void TForm1::closeEvent(QCloseEvent *event)
 }
 
 void TForm1::Exit1Click() { close(); }
-
-// Help, About and the web link are built with the help text; until then their entries do nothing.
-void TForm1::About1Click() {}
-void TForm1::Help1Click() {}
-void TForm1::Memo1Click() {}
-void TForm1::VisitBrennhallOnline1Click() {}

@@ -309,8 +309,10 @@ void FileOperationsTest::realFileDialogs()
         auto *timer = new QTimer;
         timer->setInterval(10);
         QObject::connect(timer, &QTimer::timeout, [timer, typed, title] {
+            // Typing reaches the dialog only once it is the active window: until then its name edit has
+            // no focus, and the file it proposes stays selected whatever is typed.
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
+            if (!dialog || QApplication::activeWindow() != dialog)
                 return;
             timer->stop();
             timer->deleteLater();

@@ -95,6 +95,12 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "%s ended before showing a window\n", argv[2]);
             return 1;
         }
+        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(60)) {
+            std::fprintf(stderr, "%s showed no window within 60 s\n", argv[2]);
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            return 1;
+        }
         pollfd connection{ConnectionNumber(display), POLLIN, 0};
         poll(&connection, 1, 20);
     }

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -176,12 +177,27 @@ void TForm1::FitToContent()
         const QSize frame = PageControl1->size() - PageControl1->widget(i)->size();
         pages = pages.expandedTo(QSize(used.right() + 8, used.bottom() + 8) + frame);
     }
-    PageControl1->setGeometry(PageControlMargin, PageControlMargin, pages.width(), pages.height());
+    // The help box covers the pages with 2 pixels to spare on each side; make room for its longest line
+    // so that no line of the help text wraps.
     const int spare = PageControlMargin - MemoMargin;
+    pages.setWidth(qMax(pages.width(), HelpBoxWidthForText() - 2 * spare));
+    PageControl1->setGeometry(PageControlMargin, PageControlMargin, pages.width(), pages.height());
     Memo1->setGeometry(MemoMargin, MemoMargin, pages.width() + 2 * spare, pages.height() + 2 * spare);
     const QSize client(pages.width() + 2 * PageControlMargin, pages.height() + 2 * PageControlMargin);
     centralWidget()->setFixedSize(client);
     setFixedSize(client.width(), client.height() + MainMenu1->sizeHint().height());
+}
+
+int TForm1::HelpBoxWidthForText() const
+{
+    int widest = 0;
+    const QFontMetrics metrics(Memo1->font());
+    const QStringList lines = Memo1->toPlainText().split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    const int margins = 2 * int(Memo1->document()->documentMargin()) + 2 * Memo1->frameWidth()
+        + Memo1->verticalScrollBar()->sizeHint().width() + metrics.averageCharWidth();
+    return widest + margins;
 }
 
 void TForm1::showEvent(QShowEvent *event)

@@ -149,7 +149,8 @@ public:
     void AdvancedOpenSave1Click();
     void Timer1Timer();
     void Button4Click();
-    void OpenConfig(const QString &path);
+    // True when the file was read and shown; a failure is reported in the error box and changes nothing.
+    bool OpenConfig(const QString &path);
     void OpenConfigMap();
 
     // Group and restriction views.
@@ -178,6 +179,7 @@ private:
     void ConnectPageEvents();
     void RightJustifyLastMenuEntry();
     void FitToContent();
+    int HelpBoxWidthForText() const;
 };
 
 extern TForm1 *Form1;

@@ -9,20 +9,30 @@ class TListBox : public QListWidget {
 public:
     explicit TListBox(QWidget *parent = nullptr);
 
+    // The selected row, or -1 when no item is selected.
+    int ItemIndex() const;
+
 signals:
     void Click();
 
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void keyboardSearch(const QString &search) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
 
 private:
-    int pressedRow_ = -1;
+    void NoteLeftPress(const QMouseEvent *event);
+
+    bool leftPressed_ = false;
+    bool pressedOnItem_ = false;
+    int indexAtPress_ = -1;
 };
 
-// A list whose items carry two-state check boxes. A press on an item's check box toggles that check
-// first, so the click handler sees the new state.
+// A list whose items carry two-state check boxes. A click on an item's check box selects the item and
+// toggles its check before Click is raised, so the handler sees the new state; so does the space bar.
 class TCheckListBox : public TListBox {
     Q_OBJECT
 public:
@@ -31,4 +41,7 @@ public:
     void addCheckItem(const QString &text);
     bool isChecked(int index) const;
     void setChecked(int index, bool checked);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -1,8 +1,15 @@
 #include "form1.h"
 
+#include "application.h"
+#include "code_page_edit.h"
+#include "list_boxes.h"
+#include "page_widgets.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 
-namespace {
 QWidget *AddPage(QTabWidget *pages, const char *name, const QString &caption)
 {
     auto *page = new QWidget;
@@ -10,18 +17,63 @@ QWidget *AddPage(QTabWidget *pages, const char *name, const QString &caption)
     pages->addTab(page, caption);
     return page;
 }
-} // namespace
 
-void TForm1::CreateGeneralPage() { TabSheet1 = AddPage(PageControl1, "TabSheet1", QStringLiteral("General")); }
-void TForm1::CreateInstallerPage() { TabSheet2 = AddPage(PageControl1, "TabSheet2", QStringLiteral("Installer")); }
-void TForm1::CreateSourceNamesPage()
+QLabel *PlainLabel(QWidget *parent, const char *name, const QString &text)
 {
-    TabSheet3 = AddPage(PageControl1, "TabSheet3", QStringLiteral("Source Names"));
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
 }
-void TForm1::CreateGroupNamesPage() { TabSheet4 = AddPage(PageControl1, "TabSheet4", QStringLiteral("Group Names")); }
-void TForm1::CreateGroupsPage() { TabSheet5 = AddPage(PageControl1, "TabSheet5", QStringLiteral("Groups")); }
-void TForm1::CreateRestrictionsPage()
+
+QLabel *BoldLabel(QWidget *parent, const char *name, const QString &text)
 {
-    TabSheet6 = AddPage(PageControl1, "TabSheet6", QStringLiteral("Restrictions"));
+    QLabel *label = PlainLabel(parent, name, text);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
 }
-void TForm1::ConnectPageEvents() {}
+
+TEdit *FieldEdit(QWidget *parent, const char *name, CodePage page, int width)
+{
+    auto *edit = new TEdit(page, width, parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    return edit;
+}
+
+int EditWidthFor(const QLineEdit *edit, int count, QChar sample)
+{
+    // The minimum size hint is one widest character plus the frame and margins.
+    const QFontMetrics metrics(edit->font());
+    const int chrome = edit->minimumSizeHint().width() - metrics.maxWidth();
+    return metrics.horizontalAdvance(QString(count, sample)) + chrome;
+}
+
+QFont ListFont(const QFont &windowFont)
+{
+    QFont larger = windowFont;
+    if (larger.pointSizeF() > 0)
+        larger.setPointSizeF(larger.pointSizeF() + 1);
+    else
+        larger.setPixelSize(larger.pixelSize() + 2);
+    return larger;
+}
+
+void ChainFocus(std::initializer_list<QWidget *> order)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *next : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void TForm1::ConnectPageEvents()
+{
+    connect(Button4, &QPushButton::clicked, this, Guarded([this] { Button4Click(); }));
+    connect(ListBox1, &TListBox::Click, this, Guarded([this] { ListBox1Click(); }));
+    connect(CheckListBox1, &TListBox::Click, this, Guarded([this] { CheckListBox1Click(); }));
+    connect(ListBox2, &TListBox::Click, this, Guarded([this] { ListBox2Click(); }));
+    connect(CheckListBox3, &TListBox::Click, this, Guarded([this] { CheckListBox3Click(); }));
+}

@@ -86,7 +86,7 @@ void TForm1::AdvancedOpenSave1Click()
 
 // An open reads into a scratch record and commits title, names, buffer and pages only after a complete
 // read, so a failed open leaves the editor exactly as it was.
-void TForm1::OpenConfig(const QString &path)
+bool TForm1::OpenConfig(const QString &path)
 {
     try {
         TConfigRecord record;
@@ -97,8 +97,10 @@ void TForm1::OpenConfig(const QString &path)
         SaveDialog1->FileName = path;
         ConfigBuffer = record;
         ConfigToForm();
+        return true;
     } catch (const std::exception &error) {
         ShowFileError(QString::fromLocal8Bit(error.what()));
+        return false;
     }
 }
 

@@ -298,9 +298,6 @@ private slots:
             (block.text().startsWith(QLatin1Char('=')) ? wrappedUnderlines : wrappedText) << line;
         }
         QCOMPARE(wrappedText, QStringList());
-        // With DejaVu Sans at 9 pt the 54 "=" need 543 pixels and the box, sized by the page control, leaves
-        // 508 for text: the last four "=" of each underline wrap until the window is sized for the help text.
-        QEXPECT_FAIL("", "the help box is 35 pixels too narrow for the underlines", Continue);
         QCOMPARE(wrappedUnderlines, QStringList());
     }
 

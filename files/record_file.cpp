@@ -4,8 +4,10 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -110,6 +112,58 @@ private:
     std::string path_;
 };
 
+// The temporary files of a save are named "." + the target's name + "." + six letters or digits (mkstemp's
+// pattern). A save holds an exclusive lock on its temporary file until it has renamed it, so one that
+// nobody holds locked was left by a save that was killed before it could remove it.
+bool IsTemporaryName(std::string_view entry, std::string_view target)
+{
+    constexpr std::size_t RandomLength = 6;
+    if (entry.size() != target.size() + 2 + RandomLength || entry[0] != '.'
+        || entry.substr(1, target.size()) != target || entry[target.size() + 1] != '.')
+        return false;
+    for (const char c : entry.substr(target.size() + 2)) {
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
+// Locks a save's own temporary file for the time of the save. False when another process removed it in the
+// moment between its creation and the lock (see RemoveStaleTemporaries). A folder whose file system has no
+// locks gives no protection, and its temporaries are never removed.
+bool LockOwnTemporary(int fd)
+{
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        return errno != EWOULDBLOCK;
+    struct stat st;
+    return ::fstat(fd, &st) == 0 && st.st_nlink > 0;
+}
+
+// Removes the temporaries that killed saves of the same target left in its folder: regular files only,
+// only of this exact name pattern, and only when no running save holds them. Failures are ignored: the
+// save itself has already succeeded.
+void RemoveStaleTemporaries(const std::string &folder, const std::string &target)
+{
+    DIR *dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (!IsTemporaryName(entry->d_name, target))
+            continue;
+        const std::string path = folder + "/" + entry->d_name;
+        FileHandle candidate(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat opened, named;
+        if (candidate.get() < 0 || ::fstat(candidate.get(), &opened) != 0 || !S_ISREG(opened.st_mode))
+            continue;
+        if (::flock(candidate.get(), LOCK_EX | LOCK_NB) != 0)
+            continue;
+        // Still the same file under that name: remove it while holding its lock.
+        if (::lstat(path.c_str(), &named) == 0 && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino)
+            ::unlink(path.c_str());
+    }
+    ::closedir(dir);
+}
+
 } // namespace
 
 EInOutError FileError(int errnum, const std::string &path)
@@ -183,11 +237,32 @@ void WriteRecord(const std::string &requestedPath, const TConfigRecord &record)
     if (::statvfs(folder.c_str(), &vfs) == 0 && (vfs.f_flag & ST_RDONLY))
         throw FileError(EROFS, path);
 
-    std::string pattern = folder + "/." + NamePart(path) + ".XXXXXX";
-    FileHandle file(::mkstemp(pattern.data()));
-    if (file.get() < 0)
-        throw FileError(errno, path);
-    TemporaryFile temporary(pattern);
+    // A temporary file that this save holds locked until it is renamed.
+    const std::string name = NamePart(path);
+    std::string temporaryPath;
+    int created = -1;
+    for (int attempt = 0;; ++attempt) {
+        std::string pattern = folder + "/." + name + ".XXXXXX";
+        created = ::mkstemp(pattern.data());
+        if (created < 0)
+            throw FileError(errno, path);
+        if (LockOwnTemporary(created)) {
+            temporaryPath = pattern;
+            break;
+        }
+        // Another save took it for a stale one in the instant before the lock, and removes it: start again.
+        ::close(created);
+        if (attempt == 5)
+            throw FileError(EAGAIN, path);
+    }
+    FileHandle file(created);
+    // A second descriptor keeps the lock when the first is closed to learn of write-back errors; it is
+    // released after the file is renamed or, on a failure, removed.
+    FileHandle lock(::dup(file.get()));
+    const int dupError = errno;
+    TemporaryFile temporary(temporaryPath);
+    if (lock.get() < 0)
+        throw FileError(dupError, path);
 
     // The new file keeps the old one's permissions and, where allowed, its owner; a new file gets the
     // usual 0666 less the umask.
@@ -214,6 +289,8 @@ void WriteRecord(const std::string &requestedPath, const TConfigRecord &record)
     if (::rename(temporary.path().c_str(), path.c_str()) != 0)
         throw FileError(errno, path);
     temporary.release();
+    lock.close();
+    RemoveStaleTemporaries(folder, name);
 
     // Make the rename itself durable; a failure here no longer affects the saved bytes.
     FileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

@@ -31,5 +31,6 @@ EInOutError ShortWriteError();
 void ReadRecord(const std::string &path, TConfigRecord &record);
 
 // Replaces path with exactly ConfigRecordSize bytes. The bytes go to a temporary file in the same folder
-// that is renamed over the target, so a failed save leaves the old file whole. Throws EInOutError.
+// that is renamed over the target, so a failed save leaves the old file whole. A successful save also
+// removes the temporary files that killed saves of the same target left behind. Throws EInOutError.
 void WriteRecord(const std::string &path, const TConfigRecord &record);

@@ -311,8 +311,10 @@ void FileOperationsTest::realFileDialogs()
         auto *timer = new QTimer;
         timer->setInterval(10);
         QObject::connect(timer, &QTimer::timeout, [timer, typed, title] {
+            // Typing reaches the dialog only once it is the active window: until then its name edit has
+            // no focus, and the file it proposes stays selected whatever is typed.
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
+            if (!dialog || QApplication::activeWindow() != dialog)
                 return;
             // The dialog selects the remembered file once it has listed the folder, and a selection
             // outranks a typed name; so type, and press Return only when the dialog takes the typed name.

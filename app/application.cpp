@@ -18,8 +18,9 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 
 QIcon TApplication::ApplicationIcon()
 {
-    // The installed theme icon where there is one; else the copy built into the program.
-    return QIcon::fromTheme(ApplicationId, QIcon(QStringLiteral(":/icons/%1.png").arg(ApplicationId)));
+    // The copy built into the program: the same drawing as the installed theme icon, without a theme
+    // lookup at start. The desktop's menu and task list take the installed icon through the desktop file.
+    return QIcon(QStringLiteral(":/icons/%1.png").arg(ApplicationId));
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)

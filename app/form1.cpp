@@ -61,7 +61,6 @@ void TForm1::CreateFrame()
 
     Memo1 = new THelpMemo(client);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setPlainText(HelpText());
     Memo1->hide();
 
     Timer1 = new QTimer(this);
@@ -190,11 +189,21 @@ void TForm1::FitToContent()
 
 int TForm1::HelpBoxWidthForText() const
 {
-    int widest = 0;
+    // The sum of the characters' advances (no kerning, so never narrower than the drawn line): shaping
+    // every line of the help would cost a noticeable part of the start-up.
     const QFontMetrics metrics(Memo1->font());
-    const QStringList lines = Memo1->toPlainText().split(QLatin1Char('\n'));
-    for (const QString &line : lines)
-        widest = qMax(widest, metrics.horizontalAdvance(line));
+    QHash<QChar, int> advances;
+    int widest = 0;
+    for (const QString &line : HelpText().split(QLatin1Char('\n'))) {
+        int width = 0;
+        for (const QChar character : line) {
+            auto known = advances.constFind(character);
+            if (known == advances.constEnd())
+                known = advances.insert(character, metrics.horizontalAdvance(character));
+            width += *known;
+        }
+        widest = qMax(widest, width);
+    }
     const int margins = 2 * int(Memo1->document()->documentMargin()) + 2 * Memo1->frameWidth()
         + Memo1->verticalScrollBar()->sizeHint().width() + metrics.averageCharWidth();
     return widest + margins;

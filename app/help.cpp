@@ -1,5 +1,6 @@
 // The help panel, the About box and the web link of the main window.
 #include "form1.h"
+#include "help_text.h"
 
 #include "help_memo.h"
 #include "web_address.h"
@@ -27,6 +28,9 @@ void TForm1::Help1Click()
     const bool show = Memo1->isHidden();
     Memo1->setVisible(show);
     if (show) {
+        // The text is laid out when it is first needed, not at every start.
+        if (Memo1->document()->isEmpty())
+            Memo1->setPlainText(HelpText());
         Memo1->raise();
         Help1->setText(CloseHelpCaption);
         Memo1->setFocus(Qt::OtherFocusReason);

@@ -211,6 +211,7 @@ private slots:
         EditorFixture fixture;
         TForm1 *form = fixture.form();
         const QString text = HelpText();
+        form->Help1Click();
         QCOMPARE(form->Memo1->toPlainText(), text);
 
         const QStringList lines = text.split(QLatin1Char('\n'));

@@ -23,13 +23,6 @@ namespace {
 QByteArray Bytes(const TConfigRecord &record) { return RecordBytes(record); }
 QByteArray Buffer() { return RecordBytes(ConfigBuffer); }
 
-// What a plain open through the browser does: open the file and make it the plain Save's target.
-void OpenAsBrowser(const QString &path)
-{
-    Form1->OpenConfig(path);
-    CurrentFileName = path;
-}
-
 void AdvancedOpen(const QString &path)
 {
     Form1->AdvancedOpenSave1->setChecked(true);

@@ -79,8 +79,7 @@ class TestGroupEditors : public QObject {
     void openRecord(const TConfigRecord &record)
     {
         QVERIFY(WriteBytes(path_, RecordBytes(record)));
-        form()->OpenConfig(path_);
-        CurrentFileName = path_;
+        OpenAsBrowser(path_);
     }
     QByteArray save()
     {

@@ -1,5 +1,6 @@
 // Reading and writing one record: sizes, failure texts, and that a failed save leaves the old file whole.
 #include "record_file.h"
+#include "test_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,18 +23,6 @@ QByteArray Pattern(int size, char seed)
     for (int i = 0; i < size; ++i)
         bytes[i] = char(seed + i * 7);
     return bytes;
-}
-
-bool Put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QByteArray Get(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 std::string Local(const QString &path) { return QFile::encodeName(path).toStdString(); }
@@ -127,7 +116,7 @@ void RecordFileTest::readsFirstRecord()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.cfg"));
     const QByteArray bytes = Pattern(size, 3);
-    QVERIFY(Put(path, bytes));
+    QVERIFY(WriteBytes(path, bytes));
     TConfigRecord record;
     ReadRecord(Local(path), record);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(record.bytes()), 2048), bytes.left(2048));
@@ -137,16 +126,16 @@ void RecordFileTest::writesExactlyOneRecord()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.cfg"));
-    QVERIFY(Put(path, Pattern(5000, 9)));
+    QVERIFY(WriteBytes(path, Pattern(5000, 9)));
     const QByteArray record = Pattern(2048, 1);
     WriteRecord(Local(path), RecordOf(record));
-    QCOMPARE(Get(path), record);
+    QCOMPARE(ReadBytes(path), record);
     // Nothing but the target is left in the folder.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.cfg")});
 
     const QString fresh = dir.filePath(QStringLiteral("new.cfg"));
     WriteRecord(Local(fresh), RecordOf(record));
-    QCOMPARE(Get(fresh), record);
+    QCOMPARE(ReadBytes(fresh), record);
 }
 
 void RecordFileTest::readFailures_data()
@@ -169,7 +158,7 @@ void RecordFileTest::readFailures()
     QFETCH(QString, failure);
     QTemporaryDir dir;
     if (size >= 0)
-        QVERIFY(Put(dir.filePath(QStringLiteral("a.cfg")), Pattern(size, 5)));
+        QVERIFY(WriteBytes(dir.filePath(QStringLiteral("a.cfg")), Pattern(size, 5)));
     QCOMPARE(ReadFailure(dir.filePath(name)), failure);
 }
 
@@ -191,12 +180,12 @@ void RecordFileTest::writeFailuresKeepOldFile()
     QTemporaryDir dir;
     const QString old = dir.filePath(QStringLiteral("a.cfg"));
     const QByteArray oldBytes = Pattern(2048, 7);
-    QVERIFY(Put(old, oldBytes));
+    QVERIFY(WriteBytes(old, oldBytes));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
     if (readOnly)
         QVERIFY(::chmod(Local(old).c_str(), 0444) == 0);
     QCOMPARE(WriteFailure(dir.filePath(name), RecordOf(Pattern(2048, 1))), failure);
-    QCOMPARE(Get(old), oldBytes);
+    QCOMPARE(ReadBytes(old), oldBytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.cfg")});
 }
 
@@ -205,18 +194,18 @@ void RecordFileTest::readOnlyFileAsRoot()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ro.cfg"));
-    QVERIFY(Put(path, Pattern(2048, 2)));
+    QVERIFY(WriteBytes(path, Pattern(2048, 2)));
     QVERIFY(::chmod(Local(path).c_str(), 0444) == 0);
     QCOMPARE(ReadFailure(path), QStringLiteral("File access denied"));
     QCOMPARE(WriteFailure(path, RecordOf(Pattern(2048, 1))), QStringLiteral("File access denied"));
-    QCOMPARE(Get(path), Pattern(2048, 2));
+    QCOMPARE(ReadBytes(path), Pattern(2048, 2));
 }
 
 void RecordFileTest::saveKeepsPermissions()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.cfg"));
-    QVERIFY(Put(path, Pattern(2048, 2)));
+    QVERIFY(WriteBytes(path, Pattern(2048, 2)));
     QVERIFY(::chmod(Local(path).c_str(), 0640) == 0);
     WriteRecord(Local(path), RecordOf(Pattern(2048, 4)));
     struct stat st;
@@ -228,7 +217,7 @@ void RecordFileTest::tooManyOpenFiles()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.cfg"));
-    QVERIFY(Put(path, Pattern(2048, 2)));
+    QVERIFY(WriteBytes(path, Pattern(2048, 2)));
     rlimit saved;
     QVERIFY(::getrlimit(RLIMIT_NOFILE, &saved) == 0);
     // Use up every descriptor below a small limit, then ask for one more.

@@ -84,8 +84,7 @@ class TestRecordTransfer : public QObject {
     void openRecord(const TConfigRecord &record)
     {
         QVERIFY(WriteBytes(path_, RecordBytes(record)));
-        form()->OpenConfig(path_);
-        CurrentFileName = path_;
+        OpenAsBrowser(path_);
     }
     void reopen() { form()->OpenConfig(path_); }
     // File > Save in plain mode; returns the file's content.

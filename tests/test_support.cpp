@@ -53,6 +53,12 @@ TConfigRecord RandomRecord(unsigned seed)
     return record;
 }
 
+void OpenAsBrowser(const QString &path)
+{
+    if (Form1->OpenConfig(path))
+        CurrentFileName = path;
+}
+
 bool WriteBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);

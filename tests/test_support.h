@@ -25,6 +25,9 @@ TConfigRecord RecordFrom(const QByteArray &bytes);
 TConfigRecord RandomRecord(unsigned seed);
 
 bool WriteBytes(const QString &path, const QByteArray &bytes);
+
+// Opens a file as the browser does: the open, then the file becomes the plain Save's target.
+void OpenAsBrowser(const QString &path);
 QByteArray ReadBytes(const QString &path);
 
 // Answers the next modal dialog that opens (a message box or a file dialog) by calling `answer` on it
